@@ -7,12 +7,14 @@ if(WIN32 AND DRAVEL_WINE_TESTS)
   set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
   add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
+  set(DRAVEL_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
   set(CMAKE_CROSSCOMPILING_EMULATOR
-      env WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
-          LC_ALL=C wine)
-  # Every Windows test needs a ready wine prefix; building it once up front keeps tests that run
+      env WINEPREFIX=${DRAVEL_WINEPREFIX} WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml= LC_ALL=C
+          wine)
+  # Every Windows test needs a ready wine prefix; making it once up front keeps tests that run
   # side by side from racing to create it.
-  add_test(NAME wineprefix COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} wineboot --init)
+  add_test(NAME wineprefix
+           COMMAND env WINEPREFIX=${DRAVEL_WINEPREFIX} ${CMAKE_SOURCE_DIR}/scripts/wine-prefix)
   set_tests_properties(wineprefix PROPERTIES FIXTURES_SETUP wineprefix)
   set(DRAVEL_GTEST ON)
 elseif(NOT WIN32 AND NOT DRAVEL_FUZZ)
