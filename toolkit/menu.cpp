@@ -23,8 +23,7 @@ void AppendItems(HMENU menu, std::span<const MenuItemDesc> items) {
   }
 }
 
-HMENU CreateMenuOrThrow(HMENU (*create)()) {
-  HMENU menu = create();
+HMENU Created(HMENU menu) {
   if (!menu) throw Error("Menu could not be created");
   return menu;
 }
@@ -32,12 +31,12 @@ HMENU CreateMenuOrThrow(HMENU (*create)()) {
 }  // namespace
 
 HMENU CreateMenuBar(const MainMenuDesc& desc) {
-  OwnedMenu bar(CreateMenuOrThrow(&CreateMenu), &DestroyMenu);
+  OwnedMenu bar(Created(CreateMenu()), &DestroyMenu);
   std::vector<std::string_view> captions;
   for (const DropDownDesc& menu : desc.menus) captions.push_back(menu.caption);
   const std::vector<std::string> marked = MarkAccessKeys(captions);
   for (std::size_t i = 0; i < desc.menus.size(); ++i) {
-    OwnedMenu dropDown(CreateMenuOrThrow(&CreatePopupMenu), &DestroyMenu);
+    OwnedMenu dropDown(Created(CreatePopupMenu()), &DestroyMenu);
     AppendItems(dropDown.get(), desc.menus[i].items);
     if (!AppendMenuA(bar.get(), MF_POPUP, UINT_PTR(dropDown.get()), marked[i].c_str())) {
       throw Error("Menu " + std::string(desc.menus[i].name) + " could not be created");
@@ -49,7 +48,7 @@ HMENU CreateMenuBar(const MainMenuDesc& desc) {
 
 PopupMenu::PopupMenu(const PopupMenuDesc& desc, Handler onPopup)
     : component_{desc.name},
-      menu_(CreateMenuOrThrow(&CreatePopupMenu), &DestroyMenu),
+      menu_(Created(CreatePopupMenu()), &DestroyMenu),
       onPopup_(std::move(onPopup)) {
   AppendItems(menu_.get(), desc.items);
 }
