@@ -1,6 +1,6 @@
 // The profile dialect, single pass: lines end at CR or LF; blanks around a line are dropped; a
 // line that starts with '[' and holds a ']' opens a section named by what lies between the '['
-// and the last ']'; any other line is a key, up to its first '=' (blanks before the '=' and
+// and the last ']', blanks around it dropped; any other line is a key, up to its first '=' (blanks before the '=' and
 // after it dropped), and a line without '=' is a key without a value. Comment lines are keys
 // too, whose names never match "name". Names and values end at a NUL byte, as the platform keeps
 // them as zero-terminated strings. Lines before the first section belong to a section without a
@@ -193,7 +193,7 @@ std::vector<TableSection> ParseTableCatalogue(std::string_view bytes) {
     if (line.front() == '[') {
       const std::size_t close = line.rfind(']');
       if (close != std::string_view::npos) {
-        builder.Section(UpToNul(line.substr(1, close - 1)));
+        builder.Section(UpToNul(Trim(line.substr(1, close - 1))));
         continue;
       }
     }
