@@ -7,17 +7,9 @@
 
 #include "catalogue/catalogue.h"
 #include "catalogue/diagnostic.h"
+#include "catalogue/plain_entries.h"
 
 namespace {
-
-struct Entries {
-  std::vector<std::pair<std::string, std::int32_t>> rows;
-  std::size_t Count() const { return rows.size(); }
-  void Append() { rows.emplace_back(); }
-  std::string_view DisplayName(std::size_t position) const { return rows[position].first; }
-  void SetDisplayName(std::size_t position, std::string_view text) { rows[position].first = text; }
-  void SetTableNumber(std::size_t position, std::int32_t number) { rows[position].second = number; }
-};
 
 void Require(bool condition) {
   if (!condition) std::abort();
@@ -37,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
   }
   Require(listSize <= 16384);
-  Entries entries;
+  catalogue::PlainEntries entries;
   catalogue::ApplyTableCatalogue(sections, entries);
   Require(entries.Count() == sections.size());
   catalogue::FormatCatalogue(sections);

@@ -10,11 +10,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "catalogue/catalogue.h"
 #include "catalogue/encoding.h"
+#include "catalogue/name_table.h"
 
 namespace catalogue {
 
@@ -46,27 +46,6 @@ std::string_view Trim(std::string_view text) { return TrimLeft(TrimRight(text));
 
 std::string_view UpToNul(std::string_view text) { return text.substr(0, text.find('\0')); }
 
-// Lookups ignore the letter case of A-Z only; other bytes compare as they are.
-char FoldCase(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-struct FoldedHash {
-  std::size_t operator()(std::string_view text) const {
-    std::uint64_t hash = 14695981039346656037u;
-    for (char c : text) hash = (hash ^ static_cast<unsigned char>(FoldCase(c))) * 1099511628211u;
-    return static_cast<std::size_t>(hash);
-  }
-};
-
-struct FoldedEqual {
-  bool operator()(std::string_view a, std::string_view b) const {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-      if (FoldCase(a[i]) != FoldCase(b[i])) return false;
-    }
-    return true;
-  }
-};
-
 // The next line, blanks removed; `rest` moves past it.
 std::string_view NextLine(std::string_view& rest) {
   std::size_t end = 0;
@@ -75,12 +54,6 @@ std::string_view NextLine(std::string_view& rest) {
   rest.remove_prefix(end < rest.size() ? end + 1 : end);
   return Trim(line);
 }
-
-// The first key "name" of a section: whether there is one, and its value if it has an '='.
-struct NameKey {
-  bool seen = false;
-  std::optional<std::string_view> value;
-};
 
 // The value as the profile functions copy it: one pair of matching quotation marks around it
 // removed, then cut to what the buffer holds.
@@ -101,84 +74,96 @@ class CatalogueBuilder {
  public:
   CatalogueBuilder() {
     // Lines before the first section; a lookup of a blank name finds them.
-    targets_.emplace(std::string_view(), Target{0, true});
-    records_.emplace_back();
-    current_ = 0;
+    current_ = Add(std::string_view(), true).first;
   }
 
   void Section(std::string_view name) {
     current_.reset();
     if (listOpen_) {
-      const auto [it, inserted] = targets_.try_emplace(name, Target{records_.size(), true});
-      if (inserted) {
-        records_.emplace_back();
-        current_ = it->second.record;
-      }
-      if (!name.empty()) List(name);
+      const auto [target, added] = Add(name, true);
+      if (added) current_ = target;  // a later section of the same name is never looked up
+      if (!name.empty()) List(name, target);
       return;
     }
-    const auto it = targets_.find(name);
-    if (it != targets_.end() && !it->second.claimed) {
-      it->second.claimed = true;
-      current_ = it->second.record;
+    const std::optional<std::size_t> target = names_.Find(name);
+    if (target && !targets_[*target].claimed) {
+      targets_[*target].claimed = true;
+      current_ = target;
     }
   }
 
+  // Whether the current section's keys can still matter: most lines can be skipped unread.
+  bool WantsKey() const { return current_ && !targets_[*current_].seen; }
+
   void Key(std::string_view key, std::optional<std::string_view> value) {
-    if (!current_) return;
-    NameKey& record = records_[*current_];
-    if (record.seen || !FoldedEqual()(key, "name")) return;
-    record.seen = true;
-    record.value = value;
+    if (!WantsKey() || !EqualFolded(key, "name")) return;
+    targets_[*current_].seen = true;
+    targets_[*current_].value = value;
   }
 
   std::vector<TableSection> Finish() {
     if (listOpen_) CloseList();
     std::vector<TableSection> sections;
     sections.reserve(listed_.size());
-    for (std::string_view name : listed_) {
-      const NameKey& record = records_[targets_.at(Trim(name)).record];
-      sections.push_back({std::string(name), record.seen && record.value
-                                                 ? CopyValue(*record.value)
-                                                 : std::string(kDefaultName)});
+    for (const Listed& listed : listed_) {
+      const NameKey& key = targets_[listed.target];
+      sections.push_back({std::string(listed.name),
+                          key.seen && key.value ? CopyValue(*key.value) : std::string(kDefaultName)});
     }
     return sections;
   }
 
  private:
-  struct Target {
-    std::size_t record;
+  // The first key "name" of the first section of a name that lookups look for.
+  struct NameKey {
     bool claimed;  // a section of this name has been seen
+    bool seen = false;
+    std::optional<std::string_view> value = std::nullopt;  // none for a key without '='
   };
 
-  void List(std::string_view name) {
+  struct Listed {
+    std::string_view name;
+    std::size_t target;  // what its lookup finds
+  };
+
+  // The number of the name's target, and whether it was added.
+  std::pair<std::size_t, bool> Add(std::string_view name, bool claimed) {
+    const auto [number, added] = names_.Insert(name);
+    if (added) targets_.push_back({claimed});
+    return {number, added};
+  }
+
+  void List(std::string_view name, std::size_t target) {
     if (name.size() + 1 < room_) {
-      listed_.push_back(name);
+      listed_.push_back({name, target});
       room_ -= name.size() + 1;
       return;
     }
     // The name that reaches the limit is listed with what fits before the final terminator.
-    if (room_ > 1) listed_.push_back(name.substr(0, room_ - 1));
+    if (room_ > 1) listed_.push_back({name.substr(0, room_ - 1), target});
     CloseList();
   }
 
   // A listed name is looked up with its blanks removed, and finds the first section of that
-  // name anywhere in the file.
+  // name anywhere in the file. Section names come without blanks around them, so only a name
+  // cut by the limit or by a NUL byte can look up another name than its own.
   void CloseList() {
     listOpen_ = false;
-    for (std::string_view name : listed_) {
-      if (targets_.try_emplace(Trim(name), Target{records_.size(), false}).second) {
-        records_.emplace_back();
-      }
+    if (listed_.empty()) return;
+    Listed& last = listed_.back();
+    last.target = Add(Trim(last.name), false).first;
+    for (Listed& listed : listed_) {
+      const std::string_view trimmed = Trim(listed.name);
+      if (trimmed.size() != listed.name.size()) listed.target = Add(trimmed, false).first;
     }
   }
 
-  std::vector<std::string_view> listed_;
+  std::vector<Listed> listed_;
   std::size_t room_ = kNameListSize - 1;  // the final terminator always has its place
   bool listOpen_ = true;
-  std::vector<NameKey> records_;
-  std::unordered_map<std::string_view, Target, FoldedHash, FoldedEqual> targets_;
-  std::optional<std::size_t> current_;  // the record that the current section's keys fill
+  NameTable names_;
+  std::vector<NameKey> targets_;        // by the name's number in names_
+  std::optional<std::size_t> current_;  // the target that the current section's keys fill
 };
 
 }  // namespace
@@ -197,6 +182,7 @@ std::vector<TableSection> ParseTableCatalogue(std::string_view bytes) {
         continue;
       }
     }
+    if (!builder.WantsKey()) continue;
     const std::size_t equals = line.find('=');
     const std::string_view key = UpToNul(TrimRight(line.substr(0, equals)));
     if (equals == std::string_view::npos) {
