@@ -46,7 +46,11 @@ std::string CommandLines(const std::string& file, const std::string& outputFile)
   startup.hStdOutput = output;
   startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
   PROCESS_INFORMATION process{};
-  std::string command = "\"" + ProgramDirectory() + "\\dravel-catalogue.exe\" \"" + file + "\"";
+  std::string command = std::string(1, '"')
+                            .append(ProgramDirectory())
+                            .append("\\dravel-catalogue.exe\" \"")
+                            .append(file)
+                            .append("\"");
   const BOOL started = CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr,
                                       nullptr, &startup, &process);
   CloseHandle(output);
