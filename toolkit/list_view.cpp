@@ -4,17 +4,19 @@
 
 namespace toolkit {
 
-unsigned HitCategories(unsigned flags) {
+unsigned HitCategories(unsigned flags, POINT client) {
+  static_assert(LVHT_ABOVE == LVHT_ONITEMSTATEICON);
+  const bool above = client.y < 0;
   unsigned hits = 0;
   if ((flags & LVHT_ONITEM) == LVHT_ONITEM) {
     hits |= kOnItem;
   } else {
     if (flags & LVHT_ONITEMLABEL) hits |= kOnLabel;
     if (flags & LVHT_ONITEMICON) hits |= kOnIcon;
-    if (flags & LVHT_ONITEMSTATEICON) hits |= kOnStateIcon;
+    if ((flags & LVHT_ONITEMSTATEICON) && !above) hits |= kOnStateIcon;
   }
   if (flags & LVHT_NOWHERE) hits |= kNowhere;
-  if (flags & LVHT_ABOVE) hits |= kAbove;
+  if ((flags & LVHT_ABOVE) && above) hits |= kAbove;
   if (flags & LVHT_BELOW) hits |= kBelow;
   if (flags & LVHT_TOLEFT) hits |= kToLeft;
   if (flags & LVHT_TORIGHT) hits |= kToRight;
@@ -78,7 +80,7 @@ unsigned ListView::HitTest(POINT client) const {
   LVHITTESTINFO info{};
   info.pt = client;
   SendMessageA(hwnd_, LVM_HITTEST, 0, LPARAM(&info));
-  return HitCategories(info.flags);
+  return HitCategories(info.flags, client);
 }
 
 POINT ListView::ScreenToClient(POINT screen) const {

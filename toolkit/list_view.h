@@ -28,8 +28,9 @@ enum Hit : unsigned {
   kToRight = 1u << 8,
 };
 
-// The categories of a list view's LVHT_* hit-test flags.
-unsigned HitCategories(unsigned flags);
+// The categories of a list view's LVHT_* hit-test flags for the point `client`. LVHT_ABOVE and
+// LVHT_ONITEMSTATEICON are the same bit; it means "above" only for a point above the client area.
+unsigned HitCategories(unsigned flags, POINT client);
 
 class ListView {
  public:
