@@ -240,6 +240,34 @@ TEST_F(Window, EndsWithoutCloseSetupWinWhenTheSessionEnds) {
   EXPECT_EQ(folder.Journal(), "InitPlugin()\n");
 }
 
+TEST_F(Window, OpensInTheShowStateTheProgramWasStartedWith) {
+  const struct {
+    const char* what;
+    int showCommand;
+    bool maximised;
+    bool minimised;
+  } cases[] = {
+      {"maximised", SW_SHOWMAXIMIZED, true, false},
+      {"minimised without activation", SW_SHOWMINNOACTIVE, false, true},
+      {"anything else: normal", SW_MINIMIZE, false, false},
+  };
+  scene::Folder folder(Name(), kThreeTables);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    auto window = Create();
+    HWND hwnd = window->Handle();
+    bool maximised = false, minimised = false;
+    EXPECT_TRUE(scene::RunWith(app_, c.showCommand, [&] {
+      scene::WaitFor([&] { return IsWindowVisible(hwnd) != FALSE; }, 5000);
+      maximised = IsZoomed(hwnd);
+      minimised = IsIconic(hwnd);
+      PostMessageA(hwnd, WM_CLOSE, 0, 0);
+    }));
+    EXPECT_EQ(maximised, c.maximised);
+    EXPECT_EQ(minimised, c.minimised);
+  }
+}
+
 TEST(Startup, RunsTheWindowUntilItIsClosedAndReturnsZero) {
   scene::Folder folder("Startup", kThreeTables);
   DWORD loopThread = GetCurrentThreadId();
