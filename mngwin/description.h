@@ -10,7 +10,7 @@ namespace mngwin {
 inline constexpr toolkit::MenuItemDesc kTableItems[] = {
     {.name = "mmAddTable", .caption = "New...", .command = 101, .onClick = "mmAddTableClick"},
     {.name = "N1", .caption = "-"},
-    {.name = "mmExit", .caption = "Exit", .command = 102},
+    {.name = "mmExit", .caption = "Exit", .command = 102, .onClick = "mmExitClick"},
 };
 
 inline constexpr toolkit::MenuItemDesc kManagerItems[] = {
@@ -27,7 +27,7 @@ inline constexpr toolkit::MenuItemDesc kPopupItems[] = {
     {.name = "pmNew", .caption = "New...", .command = 201, .onClick = "mmAddTableClick"},
     {.name = "N2", .caption = "-"},
     {.name = "pmOpen", .caption = "Open", .command = 202, .onClick = "pmOpenClick"},
-    {.name = "pmRename", .caption = "Rename", .command = 203},
+    {.name = "pmRename", .caption = "Rename", .command = 203, .onClick = "pmRenameClick"},
     {.name = "N3", .caption = "-"},
     {.name = "pmRemove", .caption = "Remove", .command = 204, .onClick = "pmRemoveClick"},
 };

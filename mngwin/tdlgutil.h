@@ -32,6 +32,10 @@ class TDlgUtil : public toolkit::Form {
   // RefreshTables.
   void RTimerTimer(const toolkit::Component& sender);
   void pmRemoveClick(const toolkit::Component& sender);
+  // Starts the in-place edit of the selected row, as F2 does.
+  void pmRenameClick(const toolkit::Component& sender);
+  // Closes the window through the ordinary close sequence.
+  void mmExitClick(const toolkit::Component& sender);
 
   // Brings the list in line with "configs\lorvane.ini".
   void RefreshTables();
@@ -50,6 +54,8 @@ inline constexpr toolkit::Published<TDlgUtil> kDlgUtilHandlers[] = {
     {.name = "LvTablesEdited", .edited = &TDlgUtil::LvTablesEdited},
     {.name = "RTimerTimer", .plain = &TDlgUtil::RTimerTimer},
     {.name = "pmRemoveClick", .plain = &TDlgUtil::pmRemoveClick},
+    {.name = "pmRenameClick", .plain = &TDlgUtil::pmRenameClick},
+    {.name = "mmExitClick", .plain = &TDlgUtil::mmExitClick},
 };
 
 // The program's one reference to the table list window: set as its construction begins (so it

@@ -202,17 +202,40 @@ LRESULT Form::OnNotify(const NMHDR& header) {
     case NM_DBLCLK:
       if (onDblClick_) app_.Guard([&] { onDblClick_(listComponent_); });
       return 0;
+    case LVN_KEYDOWN:
+      // F2 edits the selected row's text in place, as it does in the system's own lists.
+      if (reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey == VK_F2) {
+        if (const int row = list_.GetSelectedItem(); row >= 0) list_.EditLabel(row);
+      }
+      return 0;
+    case LVN_BEGINLABELEDITA:
+      editBox_ = ListView_GetEditControl(list_.Handle());
+      return FALSE;
     case LVN_ENDLABELEDITA: {
       // A cancelled edit comes without text and raises nothing. TRUE lets the list keep the
       // committed text; a failing handler leaves the old one.
       const LVITEMA& item = reinterpret_cast<const NMLVDISPINFOA&>(header).item;
-      if (!item.pszText) return FALSE;
+      const bool emptyCommit = !item.pszText && IsEmptyCommit();
+      editBox_ = nullptr;
+      if (!item.pszText && !emptyCommit) return FALSE;
       if (!onEdited_) return TRUE;
-      const std::string text(item.pszText);
-      return app_.Guard([&] { onEdited_(listComponent_, item.iItem, text); });
+      const std::string text(item.pszText ? item.pszText : "");
+      // The row shows the committed text from then on. It is set here as well as by the answer
+      // TRUE, since not every list view takes an empty text from the answer.
+      return app_.Guard([&] {
+        onEdited_(listComponent_, item.iItem, text);
+        list_.SetItemText(item.iItem, text);
+      });
     }
   }
   return 0;
+}
+
+bool Form::IsEmptyCommit() const {
+  // Some list views (wine's) answer an edit committed empty without text, as they answer a
+  // cancelled one. The edit box, still there while the list tells of the end, tells them apart:
+  // it is empty, and Escape, the user's way to cancel, is not down.
+  return IsWindow(editBox_) && GetWindowTextLengthA(editBox_) == 0 && GetKeyState(VK_ESCAPE) >= 0;
 }
 
 LRESULT Form::OnContextMenu(HWND source, POINT screen) {

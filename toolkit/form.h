@@ -31,6 +31,8 @@ class Form {
   void Create(const FormDesc& desc, const Binder& binder);
 
   HWND Handle() const { return hwnd_; }
+  // Asks the window to close, as its close button does: the close event, then the close action.
+  void Close() { SendMessageA(hwnd_, WM_CLOSE, 0, 0); }
   ListView& List() { return list_; }
   PopupMenu& Popup() { return *popup_; }
   // The menu item of that name in the menu bar or the pop-up menu; throws Error if none.
@@ -55,6 +57,7 @@ class Form {
   LRESULT OnSetFocus();
   LRESULT OnCommand(unsigned id);
   LRESULT OnNotify(const NMHDR& header);
+  bool IsEmptyCommit() const;
   LRESULT OnContextMenu(HWND source, POINT screen);
   LRESULT OnTimer(UINT_PTR id);
   LRESULT OnClose();
@@ -67,6 +70,7 @@ class Form {
   Component listComponent_;
   Component timerComponent_;
   ListView list_;
+  HWND editBox_ = nullptr;  // the list's in-place edit box, while an edit runs
   std::optional<PopupMenu> popup_;
   std::optional<Timer> timer_;
   std::vector<Command> commands_;

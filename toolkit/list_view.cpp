@@ -4,19 +4,26 @@
 
 namespace toolkit {
 
-unsigned HitCategories(unsigned flags, POINT client) {
+unsigned HitCategories(unsigned flags, bool onEntry, POINT point, RECT clientArea) {
+  // "Above" and "on state icon" share one bit; only an answer on an entry means the state icon.
   static_assert(LVHT_ABOVE == LVHT_ONITEMSTATEICON);
-  const bool above = client.y < 0;
   unsigned hits = 0;
-  if ((flags & LVHT_ONITEM) == LVHT_ONITEM) {
-    hits |= kOnItem;
-  } else {
-    if (flags & LVHT_ONITEMLABEL) hits |= kOnLabel;
-    if (flags & LVHT_ONITEMICON) hits |= kOnIcon;
-    if ((flags & LVHT_ONITEMSTATEICON) && !above) hits |= kOnStateIcon;
+  if (onEntry) {
+    if ((flags & LVHT_ONITEM) == LVHT_ONITEM) {
+      hits |= kOnItem;
+    } else {
+      if (flags & LVHT_ONITEMLABEL) hits |= kOnLabel;
+      if (flags & LVHT_ONITEMICON) hits |= kOnIcon;
+      if (flags & LVHT_ONITEMSTATEICON) hits |= kOnStateIcon;
+    }
   }
   if (flags & LVHT_NOWHERE) hits |= kNowhere;
-  if ((flags & LVHT_ABOVE) && above) hits |= kAbove;
+  if (PtInRect(&clientArea, point)) {
+    // The sides are for points outside the client area. The list view also answers "above" for
+    // its column header, which lies inside the client area over the rows: on no entry, so nowhere.
+    return hits ? hits : kNowhere;
+  }
+  if (!onEntry && (flags & LVHT_ABOVE)) hits |= kAbove;
   if (flags & LVHT_BELOW) hits |= kBelow;
   if (flags & LVHT_TOLEFT) hits |= kToLeft;
   if (flags & LVHT_TORIGHT) hits |= kToRight;
@@ -79,8 +86,10 @@ void ListView::SetItemData(int row, std::intptr_t data) {
 unsigned ListView::HitTest(POINT client) const {
   LVHITTESTINFO info{};
   info.pt = client;
-  SendMessageA(hwnd_, LVM_HITTEST, 0, LPARAM(&info));
-  return HitCategories(info.flags, client);
+  const int row = static_cast<int>(SendMessageA(hwnd_, LVM_HITTEST, 0, LPARAM(&info)));
+  RECT clientArea;
+  GetClientRect(hwnd_, &clientArea);
+  return HitCategories(info.flags, row >= 0, client, clientArea);
 }
 
 POINT ListView::ScreenToClient(POINT screen) const {

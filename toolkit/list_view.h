@@ -11,26 +11,13 @@
 #include <string>
 #include <string_view>
 
+#include "toolkit/hit.h"
+
 namespace toolkit {
 
-// The answer of a hit test, as a set of categories. "On item" stands for the whole entry (icon,
-// label and state icon reported at once); the three parts appear alone only when the entry is
-// not reported as a whole.
-enum Hit : unsigned {
-  kOnItem = 1u << 0,
-  kOnLabel = 1u << 1,
-  kOnIcon = 1u << 2,
-  kOnStateIcon = 1u << 3,
-  kNowhere = 1u << 4,
-  kAbove = 1u << 5,
-  kBelow = 1u << 6,
-  kToLeft = 1u << 7,
-  kToRight = 1u << 8,
-};
-
-// The categories of a list view's LVHT_* hit-test flags for the point `client`. LVHT_ABOVE and
-// LVHT_ONITEMSTATEICON are the same bit; it means "above" only for a point above the client area.
-unsigned HitCategories(unsigned flags, POINT client);
+// The categories of a list view's LVHT_* hit-test answer for `point`, given whether the answer
+// names an entry and the list's client area.
+unsigned HitCategories(unsigned flags, bool onEntry, POINT point, RECT clientArea);
 
 class ListView {
  public:

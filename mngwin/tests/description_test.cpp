@@ -104,11 +104,13 @@ TEST(DlgUtilDescription, BindsExactlyTheEventsOfTheWiring) {
       {"LvTables", "OnDblClick", "LvTablesDblClick"},
       {"LvTables", "OnEdited", "LvTablesEdited"},
       {"mmAddTable", "OnClick", "mmAddTableClick"},
+      {"mmExit", "OnClick", "mmExitClick"},
       {"mmMngOpen", "OnClick", "mmMngOpenClick"},
       {"mmMngClose", "OnClick", "mmMngCloseClick"},
       {"pmTable", "OnPopup", "pmTablePopup"},
       {"pmNew", "OnClick", "mmAddTableClick"},
       {"pmOpen", "OnClick", "pmOpenClick"},
+      {"pmRename", "OnClick", "pmRenameClick"},
       {"pmRemove", "OnClick", "pmRemoveClick"},
   };
   EXPECT_EQ(Bindings(mngwin::kDlgUtil), expected);
