@@ -28,6 +28,14 @@ inline bool EqualFolded(std::string_view a, std::string_view b) {
 // table doubles.
 class NameTable {
  public:
+  // Room for `count` names without growing.
+  void Reserve(std::size_t count) {
+    entries_.reserve(count);
+    std::size_t size = 256;
+    while (size < count * 2) size *= 2;
+    if (size > slots_.size()) Rehash(size);
+  }
+
   // The number of `name`, or none.
   std::optional<std::size_t> Find(std::string_view name) const { return Find(name, Hash(name)); }
 
@@ -73,8 +81,10 @@ class NameTable {
     slots_[slot] = static_cast<std::uint32_t>(index + 1);
   }
 
-  void Grow() {
-    slots_.assign(slots_.empty() ? 256 : slots_.size() * 2, 0);
+  void Grow() { Rehash(slots_.empty() ? 256 : slots_.size() * 2); }
+
+  void Rehash(std::size_t size) {
+    slots_.assign(size, 0);
     for (std::size_t i = 0; i < entries_.size(); ++i) Place(i);
   }
 

@@ -5,6 +5,7 @@
 // too, whose names never match "name". Names and values end at a NUL byte, as the platform keeps
 // them as zero-terminated strings. Lines before the first section belong to a section without a
 // name, which is never listed.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -44,15 +45,15 @@ std::string_view TrimRight(std::string_view text) {
 
 std::string_view Trim(std::string_view text) { return TrimLeft(TrimRight(text)); }
 
+// The most names that the name list holds: each takes a byte and its terminator.
+constexpr std::size_t kMostListed = (kNameListSize - 1) / 2;
+
 std::string_view UpToNul(std::string_view text) { return text.substr(0, text.find('\0')); }
 
-// The next line, blanks removed; `rest` moves past it.
-std::string_view NextLine(std::string_view& rest) {
-  std::size_t end = 0;
-  while (end < rest.size() && rest[end] != '\n' && rest[end] != '\r') ++end;
-  const std::string_view line = rest.substr(0, end);
-  rest.remove_prefix(end < rest.size() ? end + 1 : end);
-  return Trim(line);
+// Where the line that starts at `line` ends: its CR or LF, or `end`.
+const char* LineEnd(const char* line, const char* end) {
+  while (line != end && *line != '\n' && *line != '\r') ++line;
+  return line;
 }
 
 // The value as the profile functions copy it: one pair of matching quotation marks around it
@@ -72,7 +73,13 @@ std::string CopyValue(std::string_view value) {
 // the file holds.
 class CatalogueBuilder {
  public:
-  CatalogueBuilder() {
+  // `sectionLines` bounds the number of section lines in the file; it sizes the tables up
+  // front, within what the name list can hold.
+  explicit CatalogueBuilder(std::size_t sectionLines) {
+    const std::size_t listed = std::min(sectionLines, kMostListed);
+    listed_.reserve(listed);
+    names_.Reserve(listed + 1);
+    targets_.reserve(listed + 1);
     // Lines before the first section; a lookup of a blank name finds them.
     current_ = Add(std::string_view(), true).first;
   }
@@ -170,11 +177,17 @@ class CatalogueBuilder {
 
 std::vector<TableSection> ParseTableCatalogue(std::string_view bytes) {
   std::string storage;
-  std::string_view rest = DecodeProfileText(bytes, storage);
-  CatalogueBuilder builder;
-  while (!rest.empty()) {
-    const std::string_view line = NextLine(rest);
-    if (line.empty()) continue;
+  const std::string_view text = DecodeProfileText(bytes, storage);
+  CatalogueBuilder builder(static_cast<std::size_t>(std::count(text.begin(), text.end(), '[')));
+  const char* next = text.data();
+  const char* const end = next + text.size();
+  for (;;) {
+    // Line ends are blanks too, so this passes empty lines and the blanks that start a line.
+    while (next != end && IsBlank(*next)) ++next;
+    if (next == end) break;
+    const char* const lineEnd = LineEnd(next, end);
+    const std::string_view line(next, static_cast<std::size_t>(lineEnd - next));
+    next = lineEnd;
     if (line.front() == '[') {
       const std::size_t close = line.rfind(']');
       if (close != std::string_view::npos) {
@@ -183,12 +196,13 @@ std::vector<TableSection> ParseTableCatalogue(std::string_view bytes) {
       }
     }
     if (!builder.WantsKey()) continue;
-    const std::size_t equals = line.find('=');
-    const std::string_view key = UpToNul(TrimRight(line.substr(0, equals)));
+    const std::string_view trimmed = TrimRight(line);
+    const std::size_t equals = trimmed.find('=');
+    const std::string_view key = UpToNul(TrimRight(trimmed.substr(0, equals)));
     if (equals == std::string_view::npos) {
       builder.Key(key, std::nullopt);
     } else {
-      builder.Key(key, UpToNul(TrimLeft(line.substr(equals + 1))));
+      builder.Key(key, UpToNul(TrimLeft(trimmed.substr(equals + 1))));
     }
   }
   return builder.Finish();
