@@ -58,12 +58,12 @@ const char* LineEnd(const char* line, const char* end) {
 
 // The value as the profile functions copy it: one pair of matching quotation marks around it
 // removed, then cut to what the buffer holds.
-std::string CopyValue(std::string_view value) {
+std::string_view CopiedValue(std::string_view value) {
   if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
       value.back() == value.front()) {
     value = value.substr(1, value.size() - 2);
   }
-  return std::string(value.substr(0, kValueSize - 1));
+  return value.substr(0, kValueSize - 1);
 }
 
 // Collects the listed names and the "name" keys that their lookups will find, in one pass over
@@ -110,12 +110,18 @@ class CatalogueBuilder {
 
   std::vector<TableSection> Finish() {
     if (listOpen_) CloseList();
+    for (Listed& listed : listed_) {
+      const NameKey& key = targets_[listed.target];
+      listed.displayName = key.seen && key.value ? CopiedValue(*key.value) : kDefaultName;
+    }
+    // A heap such as wine's serves the many small strings below several times slower while
+    // the lookup tables are still held, so those are released first.
+    names_ = NameTable();
+    targets_ = std::vector<NameKey>();
     std::vector<TableSection> sections;
     sections.reserve(listed_.size());
     for (const Listed& listed : listed_) {
-      const NameKey& key = targets_[listed.target];
-      sections.push_back({std::string(listed.name),
-                          key.seen && key.value ? CopyValue(*key.value) : std::string(kDefaultName)});
+      sections.push_back({std::string(listed.name), std::string(listed.displayName)});
     }
     return sections;
   }
@@ -131,6 +137,7 @@ class CatalogueBuilder {
   struct Listed {
     std::string_view name;
     std::size_t target;  // what its lookup finds
+    std::string_view displayName = {};  // what it finds there, once the file is read
   };
 
   // The number of the name's target, and whether it was added.
