@@ -122,6 +122,13 @@ expect_rows "Alpha=0 Feed=2 Gamma=1"
 grep -q '^name=Feed' configs/lorvane.ini || fail "the table file does not hold the new name"
 shot renamed
 
+step "a rename emptied and then cancelled with Escape changes nothing"
+xdotool key F2
+sleep 0.5
+xdotool key BackSpace Escape
+sleep 0.5
+expect_rows "Alpha=0 Feed=2 Gamma=1"
+
 step "Table > New... appends a row within two seconds"
 xdotool key alt+t n
 expect_rows "Alpha=0 Feed=2 Gamma=1 Table 03=3" 2
