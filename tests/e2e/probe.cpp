@@ -18,7 +18,7 @@ constexpr char kCaption[] = "ZUVEN - TARRO - Table List";
 // Memory in the observed process, for the list view messages that take a pointer.
 class RemoteBuffer {
  public:
-  RemoteBuffer(HWND owner, size_t size) : size_(size) {
+  RemoteBuffer(HWND owner, size_t size) {
     DWORD pid = 0;
     GetWindowThreadProcessId(owner, &pid);
     process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
@@ -38,12 +38,10 @@ class RemoteBuffer {
     WriteProcessMemory(process_, address_, data, n, nullptr);
   }
   void Read(void* data, size_t n) const { ReadProcessMemory(process_, address_, data, n, nullptr); }
-  size_t Size() const { return size_; }
 
  private:
   HANDLE process_ = nullptr;
   void* address_ = nullptr;
-  size_t size_;
 };
 
 int Rows() {

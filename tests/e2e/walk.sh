@@ -71,7 +71,7 @@ expect_menu() {
 }
 click_row() { # click_row ROW BUTTON [REPEAT]
   local x y
-  read -r x y < <(row_point "$1")
+  read -r x y < <(row_point "$1") || true
   [ -n "$x" ] || fail "no row $1"
   xdotool mousemove "$x" "$y" click --repeat "${3:-1}" --delay 120 "$2"
 }
@@ -92,7 +92,7 @@ shot popup-at-entry
 xdotool key Escape
 
 step "pop-up on empty space: New enabled, the rest disabled"
-read -r x y < <(row_point 2)
+read -r x y < <(row_point 2) || fail "no row 2"
 xdotool mousemove "$x" $((y + 60)) click 3
 expect_menu "enabled disabled disabled disabled"
 shot popup-on-empty-space
